@@ -1,0 +1,20 @@
+/* Every platform header must compile as plain C, so that a module built by any compiler can
+ * use it; the C++ side is checked by every other test. */
+#include "platform/aegp_types.h"
+#include "platform/sp_basic_suite.h"
+#include "platform/aegp_layer_suite.h"
+#include "platform/aegp_stream_suite.h"
+#include "platform/aegp_comp_suite.h"
+#include "platform/aegp_item_suite.h"
+#include "platform/aegp_collection_suite.h"
+#include "platform/aegp_utility_suite.h"
+#include "platform/aegp_command_suite.h"
+#include "platform/aegp_register_suite.h"
+#include "platform/adm_dialog_suite.h"
+#include "platform/adm_dialog_group_suite.h"
+#include "platform/adm_item_suite.h"
+#include "platform/adm_list_suite.h"
+#include "platform/adm_entry_suite.h"
+#include "platform/adm_notifier_suite.h"
+#include "platform/os_functions.h"
+int main(void) { return 0; }
